@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what the build needs and builds into build/ (or the folder given, with extra
+# CMake arguments after it).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-packages.sh ca-certificates cmake make g++ libgtest-dev
+dir=${1:-build}
+shift || true
+cmake -S . -B "$dir" "$@"
+cmake --build "$dir" -j"$(nproc)"

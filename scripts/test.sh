@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what the tests need, then builds and runs every test: the plain build, the engine
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and the formatting check.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-packages.sh clang-format
+scripts/build.sh build
+ctest --test-dir build --output-on-failure -j"$(nproc)"
+scripts/build.sh build-sanitize -DQUORVELLA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+echo "All tests passed."
