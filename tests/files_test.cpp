@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "test_support.h"
 #include "values/byte_set.h"
@@ -175,6 +177,30 @@ TEST_F(FilesTest, CloseAllFilesForgetsEveryNumber) {
   CloseAllFiles();
   EXPECT_EQ(FileReadText(first), Text());
   EXPECT_EQ(FileReadText(second), Text());
+}
+
+// Large files are looked through in pieces on several threads; the pairing of characters must
+// still count from the file's first byte. Every byte here is a first byte but the markers, so
+// a marker at an odd offset is a second byte and does not end the text.
+TEST_F(FilesTest, LargeFilesEndWhereTheirFirstEndingByteIs) {
+  constexpr size_t kMiB = 1 << 20;
+  struct Case {
+    std::vector<std::pair<size_t, char>> markers;
+    size_t text_size;
+  } cases[] = {
+      {{{40 * kMiB + 1, '\x1a'}, {60 * kMiB, '\x1a'}, {70 * kMiB, '\x1a'}}, 60 * kMiB},
+      {{{50 * kMiB + 1, '\0'}}, 50 * kMiB},  // the first byte before the NUL is dropped
+      {{{50 * kMiB, '\0'}, {75 * kMiB, '\x1a'}}, 50 * kMiB},
+      {{{40 * kMiB + 2, '\x1a'}}, 40 * kMiB + 2},  // just past the middle, which is odd
+      {{{79 * kMiB + 1, '\x1a'}}, 80 * kMiB + 2},
+  };
+  for (const Case& c : cases) {
+    std::string bytes(80 * kMiB + 2, '\x81');
+    for (const auto& [offset, byte] : c.markers) bytes[offset] = byte;
+    const FileNumber file = FileOpen(dir_.Write("large.txt", bytes));
+    EXPECT_EQ(static_cast<size_t>(FileReadText(file).size()), c.text_size);
+    CloseAllFiles();
+  }
 }
 
 TEST_F(FilesTest, BooksOf2GiBOrMoreCannotBeRead) {

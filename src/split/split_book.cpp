@@ -1,7 +1,11 @@
 #include "split/split_book.h"
 
+#include <algorithm>
+#include <atomic>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "split/messages.h"
 #include "split/split_plan.h"
@@ -15,6 +19,7 @@ namespace quorvella {
 namespace {
 
 constexpr int32_t kMostParts = 10000;
+constexpr size_t kMostWriters = 4;
 
 struct Book {
   Text text;
@@ -27,12 +32,39 @@ Book ReadBook(const Text& path) {
   const std::optional<ByteSet> bytes = FileReadAll(number);
   FileClose(number);
   if (!bytes) return {{}, kUnreadableBookMessage};
+  const std::optional<PlainTextEnd> end = FindPlainTextEnd(bytes->bytes());
+  if (!end) return {{}, kUnreadableBookMessage};
   // Ctrl-Z or NUL padding may follow the text; anything else after its end would be lost.
-  const PlainTextEnd end = FindPlainTextEnd(bytes->bytes());
-  for (char byte : bytes->view().substr(static_cast<size_t>(end.text_size))) {
+  for (char byte : bytes->view().substr(static_cast<size_t>(end->text_size))) {
     if (byte != 0x00 && byte != 0x1A) return {{}, kNotPlainTextMessage};
   }
-  return {Text::AdoptZeroFree(bytes->bytes().Slice(0, end.text_size)), {}};
+  return {Text::AdoptZeroFree(bytes->bytes().Slice(0, end->text_size)), {}};
+}
+
+// Writes every part, on as many threads as there are cores (up to four): writing is most of a
+// split's work and the parts are files of their own. Gives the names that could not be written,
+// each after "\r\n", in the parts' order.
+std::string WriteParts(const std::vector<PartFile>& parts) {
+  std::vector<char> written(parts.size(), 0);
+  std::atomic<size_t> next{0};
+  const auto write_parts = [&] {
+    for (size_t i; (i = next.fetch_add(1)) < parts.size();) {
+      const ByteSet header = TextToBytes(parts[i].with_header ? kPartHeader : Text());
+      written[i] = FileWrite(parts[i].name, {header, TextToBytes(parts[i].content)});
+    }
+  };
+  const size_t helpers =
+      std::min<size_t>({std::thread::hardware_concurrency(), kMostWriters, parts.size()});
+  std::vector<std::thread> threads;
+  for (size_t i = 1; i < helpers; ++i) threads.emplace_back(write_parts);
+  write_parts();
+  for (std::thread& thread : threads) thread.join();
+
+  std::string failed;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (!written[i]) failed.append("\r\n").append(parts[i].name.view());
+  }
+  return failed;
 }
 
 // Books saved with bare "\n" line ends have no "\r\n" to cut at: they are cut at "\n".
@@ -66,13 +98,8 @@ void SplitBook(SplitWindow& window) {
   const Text separator = SeparatorFor(book.text, window.Read(Box::编辑框3));
   const Text stem = TextLeft(path, TruncToInt(static_cast<double>(TextLen(path)) - 4));
 
-  std::string failed;  // "\r\n" and the name of each part that could not be written
-  for (const PartFile& part : PlanParts(book.text, separator, count, count_as_typed, stem)) {
-    const ByteSet header = TextToBytes(part.with_header ? kPartHeader : Text());
-    if (!FileWrite(part.name, {header, TextToBytes(part.content)})) {
-      failed.append("\r\n").append(part.name.view());
-    }
-  }
+  const std::string failed =
+      WriteParts(PlanParts(book.text, separator, count, count_as_typed, stem));
   if (!failed.empty()) {
     window.InfoBox(TextJoin({kWriteFailedMessage, Text::Copy(failed)}), 0, kErrorTitle);
     return;

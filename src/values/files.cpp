@@ -103,15 +103,15 @@ Text FileReadText(FileNumber file, std::optional<int32_t> max_bytes) {
     count = *length;
   }
   const std::optional<int64_t> position = posix::FilePosition(*fd);
-  std::optional<SharedBytes> bytes = position ? MapFromPosition(*fd, count) : std::nullopt;
-  if (!bytes) {
+  const std::optional<SharedBytes> bytes = position ? MapFromPosition(*fd, count) : std::nullopt;
+  const std::optional<PlainTextEnd> end = bytes ? FindPlainTextEnd(*bytes) : std::nullopt;
+  if (!end) {  // the read failed: the position goes to the end of the file
     if (const std::optional<int64_t> size = posix::FileSize(*fd))
       posix::SetFilePosition(*fd, *size);
     return {};
   }
-  const PlainTextEnd end = FindPlainTextEnd(*bytes);
-  posix::SetFilePosition(*fd, *position + end.stop);
-  return Text::AdoptZeroFree(bytes->Slice(0, end.text_size));
+  posix::SetFilePosition(*fd, *position + end->stop);
+  return Text::AdoptZeroFree(bytes->Slice(0, end->text_size));
 }
 
 std::optional<ByteSet> FileReadAll(FileNumber file) {

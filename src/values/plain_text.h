@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "values/storage.h"
 
@@ -14,7 +15,7 @@ struct PlainTextEnd {
   int32_t stop;       // where reading stops: the ending byte, or the size when none was met
 };
 
-// Mapped pages are handed back as the scan passes them, so a large file costs little memory.
-PlainTextEnd FindPlainTextEnd(const SharedBytes& bytes);
+// Nothing when the bytes cannot be read (a mapped file's read fails).
+std::optional<PlainTextEnd> FindPlainTextEnd(const SharedBytes& bytes);
 
 }  // namespace quorvella

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <set>
@@ -46,28 +48,44 @@ MappedFiles& Mapped() {
   return *files;
 }
 
+// A read-only mapping of part of a file. The mapping serves the few bytes that are looked at
+// one by one; passes over many bytes read them with pread, which is faster than faulting the
+// pages in and keeps the process small whatever the file's size.
 class MappedStorage final : public Storage {
  public:
-  MappedStorage(void* base, size_t length, FileId id) : base_(base), length_(length), id_(id) {
+  MappedStorage(void* base, size_t length, int64_t offset, int fd, FileId id)
+      : base_(base), length_(length), offset_(offset), fd_(fd), id_(id) {
     Mapped().Add(id_);
   }
 
-  void Evict(const char* data, size_t size) const override {
-    const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
-    const auto begin = reinterpret_cast<uintptr_t>(data);
-    const uintptr_t first = (begin + page - 1) / page * page;
-    const uintptr_t last = (begin + size) / page * page;
-    if (first < last) madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+  bool Stream(const char* data, size_t size, const ChunkSink& sink) const override {
+    constexpr size_t kBuffer = 128 << 10;  // small enough to stay in the cache between read and use
+    std::unique_ptr<char, decltype(&std::free)> buffer(
+        static_cast<char*>(AllocateBytes(static_cast<int64_t>(std::min(size, kBuffer)))),
+        &std::free);
+    int64_t position = offset_ + (data - static_cast<const char*>(base_));
+    for (size_t left = size; left > 0;) {
+      const ssize_t got = pread(fd_, buffer.get(), std::min(left, kBuffer), position);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) return false;  // a read error, or the file was cut short meanwhile
+      if (!sink(buffer.get(), static_cast<size_t>(got))) return false;
+      position += got;
+      left -= static_cast<size_t>(got);
+    }
+    return true;
   }
 
  private:
   ~MappedStorage() override {
     munmap(base_, length_);
+    close(fd_);
     Mapped().Remove(id_);
   }
 
   void* base_;
   size_t length_;
+  int64_t offset_;  // of base_ in the file
+  int fd_;          // a descriptor of its own, so the file may be closed meanwhile
   FileId id_;
 };
 
@@ -126,10 +144,16 @@ std::optional<SharedBytes> MapFileRange(int fd, int64_t offset, int32_t size) {
   const auto length = static_cast<size_t>(offset - map_offset + size);
   void* base = mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd, static_cast<off_t>(map_offset));
   if (base == MAP_FAILED) return std::nullopt;
-  madvise(base, length, MADV_SEQUENTIAL);
-  auto* storage = new (std::nothrow) MappedStorage(base, length, {status.st_dev, status.st_ino});
+  const int own_fd = fcntl(fd, F_DUPFD_CLOEXEC, 0);
+  if (own_fd < 0) {
+    munmap(base, length);
+    return std::nullopt;
+  }
+  auto* storage = new (std::nothrow)
+      MappedStorage(base, length, map_offset, own_fd, {status.st_dev, status.st_ino});
   if (!storage) {
     munmap(base, length);
+    close(own_fd);
     ReportOutOfMemory(static_cast<int64_t>(sizeof(MappedStorage)));
   }
   return SharedBytes(storage, static_cast<const char*>(base) + (offset - map_offset), size);
@@ -149,16 +173,16 @@ int OpenForRewrite(const std::string& name) {
 }
 
 bool WriteAll(int fd, const SharedBytes& bytes) {
-  constexpr int32_t kChunk = 4 << 20;
-  for (int32_t done = 0; done < bytes.size();) {
-    const int32_t chunk = std::min(kChunk, bytes.size() - done);
-    const ssize_t written = write(fd, bytes.data() + done, static_cast<size_t>(chunk));
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    bytes.Evict(done, static_cast<int32_t>(written));
-    done += static_cast<int32_t>(written);
-  }
-  return true;
+  return bytes.Stream(0, bytes.size(), [fd](const char* data, size_t size) {
+    while (size > 0) {
+      const ssize_t written = write(fd, data, size);
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) return false;
+      data += written;
+      size -= static_cast<size_t>(written);
+    }
+    return true;
+  });
 }
 
 bool FinishWrite(int fd) {

@@ -35,7 +35,9 @@ void Storage::Release() {
   if (refs_.fetch_sub(1, std::memory_order_acq_rel) == 1) Destroy();
 }
 
-void Storage::Evict(const char*, size_t) const {}
+bool Storage::Stream(const char* data, size_t size, const ChunkSink& sink) const {
+  return sink(data, size);
+}
 
 void Storage::Destroy() {
   delete this;
@@ -76,8 +78,10 @@ SharedBytes SharedBytes::Slice(int32_t offset, int32_t count) const {
   return {owner_, data_ + offset, count};
 }
 
-void SharedBytes::Evict(int32_t offset, int32_t count) const {
-  if (owner_ && count > 0) owner_->Evict(data_ + offset, static_cast<size_t>(count));
+bool SharedBytes::Stream(int32_t offset, int32_t count, const ChunkSink& sink) const {
+  if (count <= 0) return true;
+  if (!owner_) return sink(data_ + offset, static_cast<size_t>(count));
+  return owner_->Stream(data_ + offset, static_cast<size_t>(count), sink);
 }
 
 }  // namespace quorvella

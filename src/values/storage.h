@@ -3,9 +3,13 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 namespace quorvella {
+
+// Takes the bytes of a value piece by piece, in order; false stops the pieces.
+using ChunkSink = std::function<bool(const char* data, size_t size)>;
 
 // The block that owns the bytes behind Text and ByteSet values. Values are immutable views
 // into a block, so cutting a value (left, right, middle) shares the block instead of copying.
@@ -18,9 +22,10 @@ class Storage {
   void Retain() { refs_.fetch_add(1, std::memory_order_relaxed); }
   void Release();
 
-  // Gives back the memory the process holds for bytes [data, data + size) of this block
-  // when it can be had again later (mapped file pages); a no-op for heap blocks.
-  virtual void Evict(const char* data, size_t size) const;
+  // Hands bytes [data, data + size) of this block to `sink`. A heap block hands them over as
+  // they are; a mapped file reads them through a small buffer, so that a pass over a large
+  // file neither maps its pages in nor holds them. False when a read fails or `sink` stops.
+  virtual bool Stream(const char* data, size_t size, const ChunkSink& sink) const;
 
  protected:
   Storage() = default;
@@ -53,7 +58,8 @@ class SharedBytes {
   // Bytes [offset, offset + count) of this value, sharing its block; the caller keeps them in
   // range.
   SharedBytes Slice(int32_t offset, int32_t count) const;
-  void Evict(int32_t offset, int32_t count) const;
+  // Hands bytes [offset, offset + count) to `sink` in pieces; see Storage::Stream.
+  bool Stream(int32_t offset, int32_t count, const ChunkSink& sink) const;
 
  private:
   Storage* owner_ = nullptr;
