@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "split/cut_finder.h"
 #include "values/numbers.h"
 #include "values/text_operations.h"
 
@@ -14,19 +15,18 @@ std::vector<PartFile> PlanParts(const Text& book, const Text& separator, int32_t
   const int32_t book_end = length + 1;  // the cut of a part that runs to the end of the book
   std::vector<PartFile> parts;
   parts.reserve(static_cast<size_t>(count));
+  CutFinder cuts(book, separator);
   int32_t prev = 1;
   bool reached_end = false;
   for (int32_t i = 1; i <= count; ++i) {
     int32_t cut = book_end;
     if (count > 1 && !reached_end) {  // a single part is the whole book
-      cut = TextFind(book, separator, TruncToInt(static_cast<double>(size) * i));
+      // A separator before `prev` (one that an earlier search, out of step with the
+      // characters, passed over) counts as `prev`: the bytes before it are in parts already.
+      cut = cuts.Find(TruncToInt(static_cast<double>(size) * i), prev);
       if (cut == -1) {
         cut = book_end;
         reached_end = true;
-      } else if (cut < prev) {
-        // A separator that an earlier search, out of step with the characters, passed over:
-        // the bytes before `prev` are in the parts already, so this part is empty.
-        cut = prev;
       }
     }
     parts.push_back({TextJoin({stem, IntToText(i), ".txt"_text}), true,

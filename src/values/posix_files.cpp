@@ -75,6 +75,14 @@ class MappedStorage final : public Storage {
     return true;
   }
 
+  void Evict(const char* data, size_t size) const override {
+    const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto begin = reinterpret_cast<uintptr_t>(data);
+    const uintptr_t first = (begin + page - 1) / page * page;
+    const uintptr_t last = (begin + size) / page * page;
+    if (first < last) madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+  }
+
  private:
   ~MappedStorage() override {
     munmap(base_, length_);

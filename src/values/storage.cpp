@@ -39,6 +39,8 @@ bool Storage::Stream(const char* data, size_t size, const ChunkSink& sink) const
   return sink(data, size);
 }
 
+void Storage::Evict(const char*, size_t) const {}
+
 void Storage::Destroy() {
   delete this;
 }
@@ -82,6 +84,14 @@ bool SharedBytes::Stream(int32_t offset, int32_t count, const ChunkSink& sink) c
   if (count <= 0) return true;
   if (!owner_) return sink(data_ + offset, static_cast<size_t>(count));
   return owner_->Stream(data_ + offset, static_cast<size_t>(count), sink);
+}
+
+}  // namespace quorvella
+
+namespace quorvella {
+
+void SharedBytes::Evict(int32_t offset, int32_t count) const {
+  if (owner_ && count > 0) owner_->Evict(data_ + offset, static_cast<size_t>(count));
 }
 
 }  // namespace quorvella

@@ -26,6 +26,9 @@ class Storage {
   // they are; a mapped file reads them through a small buffer, so that a pass over a large
   // file neither maps its pages in nor holds them. False when a read fails or `sink` stops.
   virtual bool Stream(const char* data, size_t size, const ChunkSink& sink) const;
+  // Lets go of the memory that bytes [data, data + size) hold in this process, where they can
+  // be had again (a mapped file's pages); nothing for a heap block.
+  virtual void Evict(const char* data, size_t size) const;
 
  protected:
   Storage() = default;
@@ -60,6 +63,7 @@ class SharedBytes {
   SharedBytes Slice(int32_t offset, int32_t count) const;
   // Hands bytes [offset, offset + count) to `sink` in pieces; see Storage::Stream.
   bool Stream(int32_t offset, int32_t count, const ChunkSink& sink) const;
+  void Evict(int32_t offset, int32_t count) const;
 
  private:
   Storage* owner_ = nullptr;

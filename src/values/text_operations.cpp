@@ -10,6 +10,8 @@
 namespace quorvella {
 namespace {
 
+constexpr int32_t kSearchWindow = 16 << 20;
+
 unsigned char FoldAsciiCase(unsigned char byte) {
   return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
 }
@@ -50,14 +52,24 @@ int32_t ScanCharacters(const Text& text, const Text& needle, int32_t begin, int3
 // each candidate is checked against the scan's pairing of characters. A search costs about
 // as much as the distance it covers.
 int32_t FindForward(const Text& text, const Text& needle, int32_t begin) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
   const int32_t length = text.size();
   const int32_t k = needle.size();
   int32_t q = begin;  // a place where the scan stands, at or before every match not yet seen
   while (length - q >= k) {
-    const void* hit = memmem(text.data() + q, length - q, needle.data(), k);
-    if (!hit) return -1;
+    // A long search goes a window at a time and lets go of the mapped pages it has passed.
+    const auto window_end =
+        static_cast<int32_t>(std::min<int64_t>(length, int64_t{q} + kSearchWindow + k - 1));
+    const void* hit = memmem(text.data() + q, static_cast<size_t>(window_end - q), needle.data(),
+                             static_cast<size_t>(k));
+    if (!hit) {
+      if (window_end == length) return -1;
+      const auto next = static_cast<int32_t>(StepTo(bytes, q, window_end - k + 1));
+      text.bytes().Evict(q, next - q);
+      q = next;
+      continue;
+    }
     const int32_t candidate = static_cast<int32_t>(static_cast<const char*>(hit) - text.data());
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     const int32_t p = static_cast<int32_t>(StepTo(bytes, q, candidate));
     if (p == candidate) return candidate + 1;
     q = p;  // the candidate was a second byte; the scan goes on from the byte after it

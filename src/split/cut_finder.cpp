@@ -1,0 +1,44 @@
+#include "split/cut_finder.h"
+
+#include <algorithm>
+
+#include "values/characters.h"
+#include "values/text_operations.h"
+
+namespace quorvella {
+
+int32_t CutFinder::Find(int32_t start, int32_t prev) {
+  const int32_t from = std::max(start, 1) - 1;
+  if (found_ != -1 && found_ == prev && from >= scan_from_ && from <= prev - 1 &&
+      FallsIntoStep(scan_from_, from, prev - 1)) {
+    // The next check starts from here; the way here need not stay in memory.
+    book_.bytes().Evict(scan_from_, from - scan_from_);
+    scan_from_ = from;
+    return prev;
+  }
+  const int32_t cut = TextFind(book_, separator_, start);
+  if (cut == -1) return -1;
+  if (cut < prev) return prev;
+  scan_from_ = from;
+  found_ = cut;
+  return cut;
+}
+
+bool CutFinder::FallsIntoStep(int32_t known_from, int32_t from, int32_t offset) const {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(book_.data());
+  const auto step = [bytes](int64_t q) { return q + (IsLeadByte(bytes[q]) ? 2 : 1); };
+  int64_t known = StepTo(bytes, known_from, from);
+  int64_t scan = from;
+  // Two scans that differ stand one on the other's second byte, until a byte below 0x80.
+  while (known != scan) {
+    if (std::min(known, scan) > offset) return false;
+    if (scan < known) {
+      scan = step(scan);
+    } else {
+      known = step(known);
+    }
+  }
+  return scan <= offset;
+}
+
+}  // namespace quorvella
