@@ -23,7 +23,7 @@ cat "$book" >/dev/null  # warm the page cache
 clean() { rm -rf "$work"/book[0-9]*.txt "$work/split-out" "$work/copy"; sync; }
 
 # run NAME COMMAND...: one timed run, recorded under NAME
-declare -A wall peak
+declare -A wall peak medians
 run() {
   local name=$1
   shift
@@ -52,6 +52,10 @@ for name in quorvella split cat; do
   esac
   sorted=$(tr ' ' '\n' <<<"${wall[$name]}" | grep . | sort -n)
   median=$(awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}' <<<"$sorted")
+  medians[$name]=$median
   printf '%-26s %10s %10s %14.1f\n' "$label" "$median" "$(head -1 <<<"$sorted")" \
     "$(awk -v k="${peak[$name]}" 'BEGIN {print k / 1024}')"
 done
+awk -v q="${medians[quorvella]}" -v s="${medians[split]}" \
+  'BEGIN {printf "quorvella-split / split (median wall time): %.2f\n", q / s}'
+

@@ -8,5 +8,5 @@ scripts/build.sh build
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 scripts/build.sh build-sanitize -DQUORVELLA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
-git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+find src tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run -Werror
 echo "All tests passed."
