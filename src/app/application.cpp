@@ -1,0 +1,42 @@
+#include "app/application.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QStyleFactory>
+
+#include "app/control_table.h"
+#include "app/end_program.h"
+#include "app/fatal_error.h"
+#include "app/load_window.h"
+#include "app/windows.h"
+#include "values/code_page.h"
+#include "values/memory.h"
+
+namespace quorvella {
+
+void PrepareApplication(QApplication& application) {
+  QDir::setCurrent(QCoreApplication::applicationDirPath());
+  application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  // The system's dialog font: a Song face at 12 pixels, or a CJK face that has the glyphs.
+  QFont font;
+  font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"),
+                    QStringLiteral("Noto Sans CJK")});
+  font.setPixelSize(12);
+  application.setFont(font);
+  SetOutOfMemoryHandler(&FatalOutOfMemory);
+}
+
+int RunApplication(int argc, char** argv) {
+  QApplication application(argc, argv);
+  PrepareApplication(application);
+  if (!LoadWindow(MainWindowTable())) {
+    FatalError(FromUtf8("载入启动窗口失败").value_or(Text()));
+  }
+  const LoadedWindow* window = FindLoadedWindow(MainWindowTable().name);
+  if (window && window->widget && window->widget->isVisible()) application.exec();
+  EndProgram();
+  return 0;
+}
+
+}  // namespace quorvella

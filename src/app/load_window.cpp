@@ -1,0 +1,146 @@
+#include "app/load_window.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <vector>
+
+#include "app/button.h"
+#include "app/edit_box.h"
+#include "app/events.h"
+#include "app/label.h"
+#include "app/splitter_bar.h"
+#include "app/window_icon.h"
+#include "app/windows.h"
+#include "controls/common_dialog.h"
+#include "controls/hyper_linker.h"
+
+namespace quorvella {
+namespace {
+
+// The outer size the window table's client area gives with a fixed frame and a caption.
+constexpr int kFrame = 3;
+constexpr int kCaption = 19;
+
+// The top-level window: the button-face colour behind the controls, Esc closes it like its
+// close box, and Enter does nothing (no button here is a default button).
+class TableWindow final : public QWidget {
+ public:
+  TableWindow() {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+    setPalette(colours);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    switch (event->key()) {
+      case Qt::Key_Escape:
+        close();
+        break;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        break;
+      default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+  }
+};
+
+std::unique_ptr<Control> CreateControl(const ControlRow& row, QWidget* window) {
+  const std::string name = row.name;
+  switch (row.kind) {
+    case ControlKind::kEditBox:
+      return std::make_unique<EditBox>(window, row);
+    case ControlKind::kLabel:
+      return std::make_unique<Label>(window, row);
+    case ControlKind::kButton:
+      return std::make_unique<Button>(window, row, [name] { RaiseEvent(name, "Clicked"); });
+    case ControlKind::kSplitterBar:
+      return std::make_unique<SplitterBar>(window, row,
+                                           [name](int, int) { RaiseEvent(name, "被拖动"); });
+    case ControlKind::kCommonDlg:
+      return std::make_unique<CommonDlg>(window, row);
+    case ControlKind::kHyperLinker:
+      return std::make_unique<HyperLinker>(window, row);
+    case ControlKind::kDrawPanel:
+    case ControlKind::kHtmlViewer:
+      return std::make_unique<PagePanel>(window, row);
+  }
+  return nullptr;
+}
+
+bool TakesFocus(const ControlRow& row) {
+  return row.tab_stop && row.visible && row.kind != ControlKind::kLabel &&
+         row.kind != ControlKind::kHyperLinker && row.kind != ControlKind::kCommonDlg &&
+         row.kind != ControlKind::kDrawPanel;
+}
+
+}  // namespace
+
+QWidget* LoadWindow(const WindowTable& table) {
+  LoadedWindow& loaded = AddLoadedWindow(table);
+  auto* window = new TableWindow();
+  loaded.widget = window;
+  window->setWindowTitle(QString::fromUtf8(table.caption));
+  window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                         Qt::WindowCloseButtonHint);
+  window->setFixedSize(table.client_width, table.client_height);
+  window->setWindowIcon(WindowIcon());
+
+  // Created in reverse table order, each a child of the window at first.
+  for (auto row = table.rows.rbegin(); row != table.rows.rend(); ++row) {
+    std::unique_ptr<Control> control = CreateControl(*row, window);
+    if (!control) return nullptr;
+    loaded.controls[row->name] = std::move(control);
+  }
+  for (const ControlRow& row : table.rows) {
+    QWidget* widget = loaded.controls[row.name]->widget();
+    if (row.kind == ControlKind::kCommonDlg) continue;  // its widget is the window itself
+    if (std::string_view(row.parent) != table.name) {
+      widget->setParent(loaded.controls[row.parent]->widget());
+    }
+    widget->setGeometry(row.left, row.top, row.width, row.height);
+  }
+  // Within each parent the first row is on top: raise from the last row to the first.
+  for (auto row = table.rows.rbegin(); row != table.rows.rend(); ++row) {
+    if (row->kind != ControlKind::kCommonDlg) loaded.controls[row->name]->widget()->raise();
+  }
+  for (const ControlRow& row : table.rows) {
+    if (row.kind != ControlKind::kCommonDlg) {
+      loaded.controls[row.name]->widget()->setVisible(row.visible);
+    }
+  }
+  // Tab order: every control that takes the focus, in reverse table order, wrapping around.
+  std::vector<QWidget*> tab_order;
+  for (auto row = table.rows.rbegin(); row != table.rows.rend(); ++row) {
+    QWidget* widget = loaded.controls[row->name]->widget();
+    if (TakesFocus(*row)) {
+      tab_order.push_back(widget);
+    } else if (row->kind != ControlKind::kCommonDlg) {
+      widget->setFocusPolicy(Qt::NoFocus);
+    }
+  }
+  for (size_t i = 1; i < tab_order.size(); ++i)
+    QWidget::setTabOrder(tab_order[i - 1], tab_order[i]);
+
+  RaiseEvent(table.name, "Created");
+  if (!loaded.widget) return nullptr;  // closed by its Created handler
+
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const int outer_width = table.client_width + 2 * kFrame;
+  const int outer_height = table.client_height + 2 * kFrame + kCaption;
+  window->move(screen.x() + (screen.width() - outer_width) / 2,
+               screen.y() + (screen.height() - outer_height) / 2);
+  window->show();
+  window->activateWindow();
+  if (!tab_order.empty()) tab_order.front()->setFocus(Qt::ActiveWindowFocusReason);
+  return window;
+}
+
+}  // namespace quorvella
