@@ -1,0 +1,59 @@
+// Runs the desktop program's start-up and window with one scripted thing happening, so that
+// a test can watch how the process ends:
+//   window_probe esc           Esc is pressed in the focused box after start
+//   window_probe fatal-thread  another thread raises a fatal error; its box is answered, and
+//                              its caption and text are printed on stdout first
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+#include <thread>
+
+#include "app/application.h"
+#include "app/control_table.h"
+#include "app/end_program.h"
+#include "app/fatal_error.h"
+#include "app/load_window.h"
+#include "values/code_page.h"
+
+namespace {
+
+// Answers the first message box that comes up, after printing what it says.
+void AnswerMessageBoxes() {
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    std::printf("caption: %s\ntext: %s\n", box->windowTitle().toUtf8().constData(),
+                box->text().toUtf8().constData());
+    std::fflush(stdout);
+    box->accept();
+  });
+  poll->start(20);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) return 2;
+  QApplication application(argc, argv);
+  quorvella::PrepareApplication(application);
+  if (!quorvella::LoadWindow(quorvella::MainWindowTable())) return 3;
+  if (std::strcmp(argv[1], "esc") == 0) {
+    QTimer::singleShot(50, [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); });
+  } else if (std::strcmp(argv[1], "fatal-thread") == 0) {
+    AnswerMessageBoxes();
+    QTimer::singleShot(50, [] {
+      std::thread([] {
+        quorvella::FatalError(quorvella::FromUtf8("线程里的错误").value_or(quorvella::Text()));
+      }).detach();
+    });
+  } else {
+    return 2;
+  }
+  application.exec();
+  quorvella::EndProgram();
+  return 0;
+}
