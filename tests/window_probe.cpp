@@ -1,9 +1,11 @@
 // Runs the desktop program's start-up and window with one scripted thing happening, so that
 // a test can watch how the process ends:
-//   window_probe esc           Esc is pressed in the focused box after start
+//   window_probe esc           prints the current directory; Esc is pressed after start
+//   window_probe unloaded-window  a property of a window that was never loaded is read
 //   window_probe fatal-thread  another thread raises a fatal error; its box is answered, and
 //                              its caption and text are printed on stdout first
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +18,7 @@
 #include "app/end_program.h"
 #include "app/fatal_error.h"
 #include "app/load_window.h"
+#include "app/windows.h"
 #include "values/code_page.h"
 
 namespace {
@@ -42,7 +45,11 @@ int main(int argc, char** argv) {
   quorvella::PrepareApplication(application);
   if (!quorvella::LoadWindow(quorvella::MainWindowTable())) return 3;
   if (std::strcmp(argv[1], "esc") == 0) {
+    std::printf("%s\n", QDir::currentPath().toUtf8().constData());
     QTimer::singleShot(50, [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); });
+  } else if (std::strcmp(argv[1], "unloaded-window") == 0) {
+    AnswerMessageBoxes();
+    QTimer::singleShot(50, [] { quorvella::ReadProperty("NoSuchWindow", "编辑框1", 8); });
   } else if (std::strcmp(argv[1], "fatal-thread") == 0) {
     AnswerMessageBoxes();
     QTimer::singleShot(50, [] {

@@ -1,11 +1,15 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRubberBand>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -18,6 +22,8 @@
 #include "app/end_program.h"
 #include "app/load_window.h"
 #include "app/windows.h"
+#include "controls/file_filter.h"
+#include "controls/info_box.h"
 #include "split/messages.h"
 #include "test_support.h"
 #include "values/files.h"
@@ -100,6 +106,8 @@ class WindowTest : public QObject {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Quorvella V3.3"));
     QCOMPARE(window_->size(), QSize(329, 183));
     QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();  // centred, frame included
+    QCOMPARE(window_->pos(), QPoint((screen.width() - 335) / 2, (screen.height() - 208) / 2));
     QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window_->windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(window_->windowFlags() & Qt::WindowCloseButtonHint);
@@ -161,6 +169,15 @@ class WindowTest : public QObject {
                  modal->close();
                });
     QCOMPARE(shown, QStringLiteral("错误！|请选择要分割的文件！"));
+    shown.clear();
+    Button("按钮2")->setFocus();
+    WhileModal([&] { QTest::keyClick(Button("按钮2"), Qt::Key_Space); },
+               [&](QWidget* modal) {
+                 auto* box = qobject_cast<QMessageBox*>(modal);
+                 shown = box ? box->text() : QString();
+                 modal->close();
+               });
+    QCOMPARE(shown, QStringLiteral("请选择要分割的文件！"));
     QVERIFY(opened_.urls.isEmpty());
   }
 
@@ -218,12 +235,100 @@ class WindowTest : public QObject {
     quorvella::CloseAllFiles();
   }
 
+  void focusComesBackToWhereItWasOnReactivation() {
+    Box("编辑框2")->setFocus();
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QApplication::setActiveWindow(window_);
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    QCOMPARE(QApplication::focusWidget(), Control("编辑框2"));
+  }
+
+  void draggingTheSeparatorLeavesItWhereItWas() {
+    QWidget* bar = Control("分隔条1");
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(10, 1));
+    QMouseEvent move(QEvent::MouseMove, QPointF(10, 31), bar->mapToGlobal(QPointF(10, 31)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &move);
+    QRubberBand* ghost = window_->findChild<QRubberBand*>();
+    QVERIFY(ghost);
+    QCOMPARE(ghost->y(), 135);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(10, 31));
+    QVERIFY(!window_->findChild<QRubberBand*>());
+    QCOMPARE(bar->geometry(), QRect(19, 105, 300, 2));
+  }
+
+  void infoBoxAnswersWithTheButtonPressed() {
+    struct Case {
+      int flags;
+      QMessageBox::StandardButton press;
+      int result;
+    } cases[] = {{0, QMessageBox::Ok, 0},     {1, QMessageBox::Cancel, 1},
+                 {2, QMessageBox::Abort, 2},  {2, QMessageBox::Retry, 3},
+                 {2, QMessageBox::Ignore, 4}, {4, QMessageBox::Yes, 5},
+                 {4, QMessageBox::No, 6},     {0x30 | 3, QMessageBox::No, 6}};
+    for (const Case& c : cases) {
+      int result = -1;
+      QString caption;
+      WhileModal([&] { result = quorvella::InfoBox(quorvella::Text(), c.flags); },
+                 [&](QWidget* modal) {
+                   auto* box = qobject_cast<QMessageBox*>(modal);
+                   caption = box->windowTitle();
+                   box->button(c.press)->click();
+                 });
+      QCOMPARE(result, c.result);
+      QCOMPARE(caption, QStringLiteral("信息："));
+    }
+    int closed = -1;
+    WhileModal([&] { closed = quorvella::InfoBox(quorvella::Text(), 1, quorvella::Text()); },
+               [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    QCOMPARE(closed, 1);  // Esc in a box with Cancel
+  }
+
+  void filterTextsBecomeDescriptionAndPatternPairs() {
+    using quorvella::testing::G;
+    using quorvella::testing::T;
+    struct Case {
+      quorvella::Text filter;
+      std::vector<std::pair<quorvella::Text, quorvella::Text>> pairs;
+    } cases[] = {
+        {G("文本文件|*.txt"), {{G("文本文件"), T("*.txt")}}},
+        {G("文本文件|*.txt||"), {{G("文本文件"), T("*.txt")}}},
+        {T("a|*.a|b|*.b;*.c \t\r\n"), {{T("a"), T("*.a")}, {T("b"), T("*.b;*.c")}}},
+        {T("   "), {}},
+        {T("\x81\x7c|*.x"), {{T("\x81\x7c"), T("*.x")}}},  // a "|" byte inside a character
+        {T("only"), {}},
+    };
+    for (const Case& c : cases) {
+      std::vector<std::pair<quorvella::Text, quorvella::Text>> pairs;
+      for (const auto& pair : quorvella::ParseFilter(c.filter)) {
+        pairs.emplace_back(pair.description, pair.pattern);
+      }
+      QVERIFY2(pairs == c.pairs, c.filter.str().c_str());
+    }
+  }
+
+  void dialogSettingsAreKeptInRange() {
+    using quorvella::PropertyValue;
+    quorvella::WriteProperty("MainWindow", "通用对话框1", 8, PropertyValue(int32_t{7}));
+    QCOMPARE(quorvella::AsInt(quorvella::ReadProperty("MainWindow", "通用对话框1", 8)), 3);
+    quorvella::WriteProperty("MainWindow", "通用对话框1", 12, PropertyValue(int32_t{-5}));
+    QCOMPARE(quorvella::AsInt(quorvella::ReadProperty("MainWindow", "通用对话框1", 12)), 0);
+    quorvella::WriteProperty("MainWindow", "通用对话框1", 16, PropertyValue(int32_t{2}));
+    QCOMPARE(std::get<bool>(quorvella::ReadProperty("MainWindow", "通用对话框1", 16)), false);
+  }
+
   void escEndsTheProgramWithStatusZero() {
     QProcess probe;
     probe.start(QStringLiteral(QUORVELLA_WINDOW_PROBE), {QStringLiteral("esc")});
     QVERIFY(probe.waitForFinished(20000));
     QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
     QCOMPARE(probe.exitCode(), 0);
+    // Start-up made the program's own folder the current directory.
+    QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()).trimmed(),
+             QFileInfo(QStringLiteral(QUORVELLA_WINDOW_PROBE)).absolutePath());
   }
 
   void aFatalErrorOnAnotherThreadEndsWithStatus255AfterItsBox() {
@@ -234,6 +339,15 @@ class WindowTest : public QObject {
     const QString out = QString::fromUtf8(probe.readAllStandardOutput());
     QVERIFY2(out.startsWith(QStringLiteral("caption: 错误\ntext: 运行时出错!")), qPrintable(out));
     QVERIFY2(out.contains(QStringLiteral("错误信息：线程里的错误")), qPrintable(out));
+  }
+
+  void askingForAControlOfAWindowThatIsNotLoadedIsFatal() {
+    QProcess probe;
+    probe.start(QStringLiteral(QUORVELLA_WINDOW_PROBE), {QStringLiteral("unloaded-window")});
+    QVERIFY(probe.waitForFinished(20000));
+    QCOMPARE(probe.exitCode(), 255);
+    QVERIFY(QString::fromUtf8(probe.readAllStandardOutput())
+                .contains(QStringLiteral("错误信息：未载入欲访问窗口组件所在的窗口")));
   }
 };
 

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Takes docs/window.png: the program's window, just started, on a virtual X display with a
+# small window manager for the frame.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-packages.sh xvfb xauth openbox xdotool imagemagick
+scripts/build.sh build >/dev/null
+display=:${QUORVELLA_SCREENSHOT_DISPLAY:-87}
+Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+sleep 1
+openbox >/dev/null 2>&1 &
+build/quorvella >/dev/null 2>&1 &
+program=$!
+window=
+for _ in $(seq 50); do
+  window=$(xdotool search --name "Quorvella V3.3" 2>/dev/null | head -1) && [ -n "$window" ] && break
+  sleep 0.1
+done
+sleep 0.5
+mkdir -p docs
+import -frame -window "$window" docs/window.png
+kill $program
+echo "Wrote docs/window.png"
