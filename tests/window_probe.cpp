@@ -2,6 +2,7 @@
 // a test can watch how the process ends:
 //   window_probe esc           prints the current directory; Esc is pressed after start
 //   window_probe unloaded-window  a property of a window that was never loaded is read
+//   window_probe destroyed-window  a property of a control is read after its window is gone
 //   window_probe fatal-thread  another thread raises a fatal error; its box is answered, and
 //                              its caption and text are printed on stdout first
 #include <QApplication>
@@ -47,6 +48,12 @@ int main(int argc, char** argv) {
   if (std::strcmp(argv[1], "esc") == 0) {
     std::printf("%s\n", QDir::currentPath().toUtf8().constData());
     QTimer::singleShot(50, [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); });
+  } else if (std::strcmp(argv[1], "destroyed-window") == 0) {
+    AnswerMessageBoxes();
+    QTimer::singleShot(50, [] {
+      delete quorvella::FindLoadedWindow("MainWindow")->widget.data();
+      quorvella::ReadProperty("MainWindow", "编辑框1", 8);
+    });
   } else if (std::strcmp(argv[1], "unloaded-window") == 0) {
     AnswerMessageBoxes();
     QTimer::singleShot(50, [] { quorvella::ReadProperty("NoSuchWindow", "编辑框1", 8); });

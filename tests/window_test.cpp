@@ -341,13 +341,24 @@ class WindowTest : public QObject {
     QVERIFY2(out.contains(QStringLiteral("错误信息：线程里的错误")), qPrintable(out));
   }
 
-  void askingForAControlOfAWindowThatIsNotLoadedIsFatal() {
+  void askingForAControlWhoseWindowIsNotThereIsFatal_data() {
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("never loaded") << "unloaded-window"
+                                  << "未载入欲访问窗口组件所在的窗口";
+    QTest::newRow("destroyed") << "destroyed-window"
+                               << "指定窗口尚未载入";
+  }
+
+  void askingForAControlWhoseWindowIsNotThereIsFatal() {
+    QFETCH(QString, scenario);
+    QFETCH(QString, message);
     QProcess probe;
-    probe.start(QStringLiteral(QUORVELLA_WINDOW_PROBE), {QStringLiteral("unloaded-window")});
+    probe.start(QStringLiteral(QUORVELLA_WINDOW_PROBE), {scenario});
     QVERIFY(probe.waitForFinished(20000));
     QCOMPARE(probe.exitCode(), 255);
-    QVERIFY(QString::fromUtf8(probe.readAllStandardOutput())
-                .contains(QStringLiteral("错误信息：未载入欲访问窗口组件所在的窗口")));
+    const QString out = QString::fromUtf8(probe.readAllStandardOutput());
+    QVERIFY2(out.contains(QStringLiteral("错误信息：") + message), qPrintable(out));
   }
 };
 
