@@ -76,8 +76,7 @@ std::unique_ptr<Control> CreateControl(const ControlRow& row, QWidget* window) {
 
 bool TakesFocus(const ControlRow& row) {
   return row.tab_stop && row.visible && row.kind != ControlKind::kLabel &&
-         row.kind != ControlKind::kHyperLinker && row.kind != ControlKind::kCommonDlg &&
-         row.kind != ControlKind::kDrawPanel;
+         row.kind != ControlKind::kHyperLinker && row.kind != ControlKind::kDrawPanel;
 }
 
 }  // namespace
@@ -95,34 +94,33 @@ QWidget* LoadWindow(const WindowTable& table) {
 
   // Created in reverse table order, each a child of the window at first.
   for (auto row = table.rows.rbegin(); row != table.rows.rend(); ++row) {
-    std::unique_ptr<Control> control = CreateControl(*row, window);
-    if (!control) return nullptr;
-    loaded.controls[row->name] = std::move(control);
+    loaded.controls[row->name] = CreateControl(*row, window);
   }
+  // The widget of each row; a control with no presence in the window has none.
+  const auto widget_of = [&loaded](const ControlRow& row) {
+    return loaded.controls[row.name]->widget();
+  };
   for (const ControlRow& row : table.rows) {
-    QWidget* widget = loaded.controls[row.name]->widget();
-    if (row.kind == ControlKind::kCommonDlg) continue;  // its widget is the window itself
+    QWidget* widget = widget_of(row);
+    if (!widget) continue;
     if (std::string_view(row.parent) != table.name) {
       widget->setParent(loaded.controls[row.parent]->widget());
     }
     widget->setGeometry(row.left, row.top, row.width, row.height);
+    widget->setVisible(row.visible);
   }
   // Within each parent the first row is on top: raise from the last row to the first.
   for (auto row = table.rows.rbegin(); row != table.rows.rend(); ++row) {
-    if (row->kind != ControlKind::kCommonDlg) loaded.controls[row->name]->widget()->raise();
-  }
-  for (const ControlRow& row : table.rows) {
-    if (row.kind != ControlKind::kCommonDlg) {
-      loaded.controls[row.name]->widget()->setVisible(row.visible);
-    }
+    if (QWidget* widget = widget_of(*row)) widget->raise();
   }
   // Tab order: every control that takes the focus, in reverse table order, wrapping around.
   std::vector<QWidget*> tab_order;
   for (auto row = table.rows.rbegin(); row != table.rows.rend(); ++row) {
-    QWidget* widget = loaded.controls[row->name]->widget();
+    QWidget* widget = widget_of(*row);
+    if (!widget) continue;
     if (TakesFocus(*row)) {
       tab_order.push_back(widget);
-    } else if (row->kind != ControlKind::kCommonDlg) {
+    } else {
       widget->setFocusPolicy(Qt::NoFocus);
     }
   }

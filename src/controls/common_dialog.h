@@ -15,7 +15,7 @@ namespace quorvella {
 class CommonDlg final : public Control {
  public:
   CommonDlg(QWidget* owner, const ControlRow& row);
-  QWidget* widget() override { return owner_; }
+  QWidget* widget() override { return nullptr; }
   PropertyValue Get(int32_t number) const override;
   void Set(int32_t number, const PropertyValue& value) override;
 
