@@ -3,7 +3,8 @@
 # CMake arguments after it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-packages.sh cmake make g++ libgtest-dev qt6-base-dev libgl-dev fonts-noto-cjk
+scripts/install-packages.sh cmake make g++ libgtest-dev libcurl4-openssl-dev qt6-base-dev libgl-dev \
+  fonts-noto-cjk
 dir=${1:-build}
 shift || true
 cmake -S . -B "$dir" "$@"
