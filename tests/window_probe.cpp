@@ -1,5 +1,5 @@
-// Runs the desktop program's start-up and window with one scripted thing happening, so that
-// a test can watch how the process ends:
+// Runs the desktop program's start-up, window and end with one scripted thing happening, so
+// that a test can watch how the process ends:
 //   window_probe esc           prints the current directory; Esc is pressed after start
 //   window_probe unloaded-window  a property of a window that was never loaded is read
 //   window_probe destroyed-window  a property of a control is read after its window is gone
@@ -44,7 +44,6 @@ int main(int argc, char** argv) {
   if (argc != 2) return 2;
   QApplication application(argc, argv);
   quorvella::PrepareApplication(application);
-  if (!quorvella::LoadWindow(quorvella::MainWindowTable())) return 3;
   if (std::strcmp(argv[1], "esc") == 0) {
     std::printf("%s\n", QDir::currentPath().toUtf8().constData());
     QTimer::singleShot(50, [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); });
@@ -67,7 +66,5 @@ int main(int argc, char** argv) {
   } else {
     return 2;
   }
-  application.exec();
-  quorvella::EndProgram();
-  return 0;
+  quorvella::RunMainWindow(application);
 }

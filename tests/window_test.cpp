@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <QRubberBand>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -21,9 +24,11 @@
 #include "app/control_table.h"
 #include "app/end_program.h"
 #include "app/load_window.h"
+#include "app/qt_text.h"
 #include "app/windows.h"
 #include "controls/file_filter.h"
 #include "controls/info_box.h"
+#include "loopback_server.h"
 #include "split/messages.h"
 #include "test_support.h"
 #include "values/files.h"
@@ -52,6 +57,26 @@ class WindowTest : public QObject {
     return quorvella::FindControl("MainWindow", name)->widget();
   }
   QLineEdit* Box(const char* name) { return qobject_cast<QLineEdit*>(Control(name)); }
+
+  static QString ToQString(const quorvella::Text& text) { return quorvella::ToQString(text); }
+
+  // The colours of a widget's pixels other than its background (the top-left pixel's), with
+  // the anti-aliased edges of letters left out: the pure colours the text is drawn in.
+  static QSet<QRgb> TextColours(QWidget* widget) {
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb background = image.pixel(0, 0);
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QRgb pixel = image.pixel(x, y);
+        const QColor colour(pixel);
+        if (pixel != background && colour.hsvSaturation() == 255 && colour.value() == 255) {
+          colours.insert(qRgb(colour.red(), colour.green(), colour.blue()));
+        }
+      }
+    }
+    return colours;
+  }
   QPushButton* Button(const char* name) { return qobject_cast<QPushButton*>(Control(name)); }
 
   // Runs `answer` on the modal widget that comes up while `action` runs, again and again
@@ -88,7 +113,10 @@ class WindowTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened_, "open"); }
+  void initTestCase() {
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened_, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &opened_, "open");
+  }
 
   void init() {
     opened_.urls.clear();
@@ -100,7 +128,10 @@ class WindowTest : public QObject {
 
   void cleanup() { quorvella::CloseLoadedWindows(); }
 
-  void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+  void cleanupTestCase() {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+  }
 
   void theWindowHasItsFixedSizeCaptionAndIcon() {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Quorvella V3.3"));
@@ -320,6 +351,76 @@ class WindowTest : public QObject {
     QCOMPARE(std::get<bool>(quorvella::ReadProperty("MainWindow", "通用对话框1", 16)), false);
   }
 
+  // The notice page of the tests holds "欢迎&amp;" between its markers.
+  void theNoticeReplacesTheStartingCaption() {
+    QTRY_COMPARE(
+        ToQString(quorvella::AsText(quorvella::ReadProperty("MainWindow", "超级链接框2", 8))),
+        QStringLiteral("欢迎&amp;"));
+  }
+
+  void theStripIsRedAndTurnsBlueUnderTheMouse() {
+    QWidget* strip = Control("超级链接框2");
+    QTRY_VERIFY(
+        !quorvella::AsText(quorvella::ReadProperty("MainWindow", "超级链接框2", 8)).empty());
+    QVERIFY(strip->cursor().shape() == Qt::PointingHandCursor);
+    QCOMPARE(TextColours(strip), (QSet<QRgb>{qRgb(255, 0, 0)}));
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), strip->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(strip, &enter);
+    QCOMPARE(TextColours(strip), (QSet<QRgb>{qRgb(0, 0, 255)}));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(strip, &leave);
+    QCOMPARE(TextColours(strip), (QSet<QRgb>{qRgb(255, 0, 0)}));
+  }
+
+  void anEmptyCaptionShowsTheAddress() {
+    QWidget* strip = Control("超级链接框2");
+    QTRY_VERIFY(
+        !quorvella::AsText(quorvella::ReadProperty("MainWindow", "超级链接框2", 8)).empty());
+    const quorvella::Text address =
+        quorvella::AsText(quorvella::ReadProperty("MainWindow", "超级链接框2", 11));
+    QVERIFY(address.str().rfind("http://127.0.0.1:", 0) == 0);
+    quorvella::WriteProperty("MainWindow", "超级链接框2", 8, address);
+    const QImage with_address = strip->grab().toImage();
+    quorvella::WriteProperty("MainWindow", "超级链接框2", 8, quorvella::Text());
+    QCOMPARE(strip->grab().toImage(), with_address);
+  }
+
+  void aDoubleClickOpensTheSiteOnce() {
+    QWidget* strip = Control("超级链接框2");
+    opened_.urls.clear();
+    // What a double click delivers: press, release, double click, release.
+    QTest::mouseClick(strip, Qt::LeftButton);
+    QTest::mouseDClick(strip, Qt::LeftButton);
+    QTest::mouseRelease(strip, Qt::LeftButton);
+    QCOMPARE(opened_.urls.size(), 1);
+    QCOMPARE(
+        opened_.urls[0].toString(),
+        ToQString(quorvella::AsText(quorvella::ReadProperty("MainWindow", "超级链接框2", 11))));
+    // A mail link with no address opens nothing.
+    quorvella::WriteProperty("MainWindow", "超级链接框2", 9, quorvella::PropertyValue(int32_t{-4}));
+    QCOMPARE(quorvella::AsInt(quorvella::ReadProperty("MainWindow", "超级链接框2", 9)), 0);
+    QTest::mouseClick(strip, Qt::LeftButton);
+    QCOMPARE(opened_.urls.size(), 1);
+  }
+
+  void closingWhileTheNoticeHangsEndsAtOnce() {
+    quorvella::testing::LoopbackServer silent([](const std::string&) {
+      return quorvella::testing::Reply{{}, true};
+    });
+    QProcess probe;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUORVELLA_NOTICE_URL"),
+                       QString::fromStdString(silent.Url("/never.html")));
+    probe.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    probe.start(QStringLiteral(QUORVELLA_WINDOW_PROBE), {QStringLiteral("esc")});
+    QVERIFY(probe.waitForFinished(20000));
+    QCOMPARE(probe.exitCode(), 0);
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    QTRY_COMPARE(silent.requests().size(), size_t{1});  // the fetch was under way
+  }
+
   void escEndsTheProgramWithStatusZero() {
     QProcess probe;
     probe.start(QStringLiteral(QUORVELLA_WINDOW_PROBE), {QStringLiteral("esc")});
@@ -365,6 +466,16 @@ class WindowTest : public QObject {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   quorvella::PrepareApplication(application);
+  // Every window the tests build reads its notice from here, and links to this site.
+  quorvella::testing::LoopbackServer site([](const std::string&) {
+    return quorvella::testing::Reply{
+        quorvella::testing::HttpReply("200 OK", "",
+                                      "<p>\xbf\xaa\xca\xbc"
+                                      "1\xbb\xb6\xd3\xad&amp;\xbd\xe1\xca\xf8"
+                                      "1</p>")};
+  });
+  qputenv("QUORVELLA_NOTICE_URL", QByteArray::fromStdString(site.Url("/notice.html")));
+  qputenv("QUORVELLA_SITE", QByteArray::fromStdString(site.Url("/")));
   WindowTest test;
   return QTest::qExec(&test, argc, argv);
 }

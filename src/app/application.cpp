@@ -4,12 +4,15 @@
 #include <QDir>
 #include <QFont>
 #include <QStyleFactory>
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/control_table.h"
 #include "app/end_program.h"
 #include "app/fatal_error.h"
 #include "app/load_window.h"
 #include "app/windows.h"
+#include "notice/http_read_file.h"
 #include "values/code_page.h"
 #include "values/memory.h"
 
@@ -25,18 +28,24 @@ void PrepareApplication(QApplication& application) {
   font.setPixelSize(12);
   application.setFont(font);
   SetOutOfMemoryHandler(&FatalOutOfMemory);
+  HttpInitialize();
 }
 
-int RunApplication(int argc, char** argv) {
+void RunApplication(int argc, char** argv) {
   QApplication application(argc, argv);
   PrepareApplication(application);
+  RunMainWindow(application);
+}
+
+void RunMainWindow(QApplication& application) {
   if (!LoadWindow(MainWindowTable())) {
     FatalError(FromUtf8("载入启动窗口失败").value_or(Text()));
   }
   const LoadedWindow* window = FindLoadedWindow(MainWindowTable().name);
   if (window && window->widget && window->widget->isVisible()) application.exec();
   EndProgram();
-  return 0;
+  std::fflush(nullptr);
+  std::_Exit(0);
 }
 
 }  // namespace quorvella

@@ -5,10 +5,16 @@ class QApplication;
 namespace quorvella {
 
 // Start-up before the window: the program's folder becomes the current directory, the
-// default font and style are set, and running out of memory becomes a fatal error.
+// default font and style are set, running out of memory becomes a fatal error, and the HTTP
+// library is set up.
 void PrepareApplication(QApplication& application);
 
-// Start-up, event loop and end work; gives the exit status.
-int RunApplication(int argc, char** argv);
+// Builds MainWindow, runs the event loop until the window is closed, does the end work and
+// ends the process with status 0 at once: a notice worker still waiting on the network ends
+// with it.
+[[noreturn]] void RunMainWindow(QApplication& application);
+
+// The whole program: start-up, then RunMainWindow.
+[[noreturn]] void RunApplication(int argc, char** argv);
 
 }  // namespace quorvella

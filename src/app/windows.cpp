@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include "app/end_program.h"
 #include "app/fatal_error.h"
 #include "values/code_page.h"
 
@@ -151,6 +152,20 @@ void WriteProperty(std::string_view window, std::string_view control, int32_t nu
     } else {
       WriteCommon(found, window, control, number, value);
     }
+  });
+}
+
+}  // namespace quorvella
+
+namespace quorvella {
+
+void WritePropertyIfOpen(std::string_view window, std::string_view control, int32_t number,
+                         const PropertyValue& value) {
+  if (ProgramEnding()) return;
+  OnMainThread([&] {
+    const LoadedWindow* loaded = FindLoadedWindow(window);
+    if (ProgramEnding() || !loaded || !loaded->widget || !loaded->widget->isVisible()) return;
+    WriteProperty(window, control, number, value);
   });
 }
 

@@ -35,5 +35,9 @@ void CloseLoadedWindows();
 PropertyValue ReadProperty(std::string_view window, std::string_view control, int32_t number);
 void WriteProperty(std::string_view window, std::string_view control, int32_t number,
                    const PropertyValue& value);
+// The same write for a thread that may finish while the window closes: a window that is gone
+// or closing, or a program that is ending, is left alone.
+void WritePropertyIfOpen(std::string_view window, std::string_view control, int32_t number,
+                         const PropertyValue& value);
 
 }  // namespace quorvella

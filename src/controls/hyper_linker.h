@@ -8,17 +8,21 @@
 
 namespace quorvella {
 
-// 超级链接框: the strip at the top of the window that shows its caption (property 8),
-// centred. What it does under the mouse and on a click comes with the online notice.
+class LinkWidget;
+
+// 超级链接框: a strip of coloured text that opens its address when pressed. Its properties:
+// 8 Caption, 9 LinkType (0 e-mail, 1 web), 10 MailAddress, 11 WebAddress, 12 NormalColor,
+// 13 VisitedColor, 14 HoverColor, 15 BackColor (colours 0x00BBGGRR; 0xFF000000 is the button
+// face), 16 BorderStyle (0 to 5), 17 LinkFont (a 60-byte LOGFONTA record, or empty).
 class HyperLinker final : public Control {
  public:
   HyperLinker(QWidget* parent, const ControlRow& row);
-  QWidget* widget() override { return widget_; }
+  QWidget* widget() override;
   PropertyValue Get(int32_t number) const override;
   void Set(int32_t number, const PropertyValue& value) override;
 
  private:
-  QPointer<QWidget> widget_;
+  QPointer<LinkWidget> widget_;
 };
 
 // 画板 and 超文本浏览框: the frame at the bottom of the window and the page box inside it.
