@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Takes docs/window.png: the program's window, just started, on a virtual X display with a
-# small window manager for the frame.
+# Takes docs/window.png: the program's window, just started with its notice read from our own
+# site (site/), on a virtual X display with a small window manager for the frame.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-packages.sh xvfb xauth openbox xdotool imagemagick
+scripts/install-packages.sh xvfb xauth openbox xdotool imagemagick python3
 scripts/build.sh build >/dev/null
 display=:${QUORVELLA_SCREENSHOT_DISPLAY:-87}
 Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
+site/serve.sh 8766 >/dev/null 2>&1 &
+server=$!
+trap 'kill $xvfb $server 2>/dev/null || true' EXIT
+export QUORVELLA_SITE=http://127.0.0.1:8766/
+export QUORVELLA_NOTICE_URL=http://127.0.0.1:8766/blog/notice-board.html?timeStamp=1765432100000
 export DISPLAY=$display XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 sleep 1
 openbox >/dev/null 2>&1 &
@@ -19,7 +23,7 @@ for _ in $(seq 50); do
   window=$(xdotool search --name "Quorvella V3.3" 2>/dev/null | head -1) && [ -n "$window" ] && break
   sleep 0.1
 done
-sleep 0.5
+sleep 1.5  # the notice arrives
 mkdir -p docs
 import -frame -window "$window" docs/window.png
 kill $program
