@@ -23,6 +23,7 @@
 #include "app/application.h"
 #include "app/control_table.h"
 #include "app/end_program.h"
+#include "app/fatal_error.h"
 #include "app/load_window.h"
 #include "app/qt_text.h"
 #include "app/windows.h"
@@ -31,6 +32,7 @@
 #include "loopback_server.h"
 #include "split/messages.h"
 #include "test_support.h"
+#include "values/code_page.h"
 #include "values/files.h"
 
 using quorvella::testing::ReadFileBytes;
@@ -440,6 +442,15 @@ class WindowTest : public QObject {
     const QString out = QString::fromUtf8(probe.readAllStandardOutput());
     QVERIFY2(out.startsWith(QStringLiteral("caption: 错误\ntext: 运行时出错!")), qPrintable(out));
     QVERIFY2(out.contains(QStringLiteral("错误信息：线程里的错误")), qPrintable(out));
+  }
+
+  void theFatalErrorTextNamesTheCodeAndTheMessage() {
+    using quorvella::FatalErrorText;
+    using quorvella::Utf8Text;
+    QCOMPARE(ToQString(FatalErrorText(Utf8Text("坏了"), 7)),
+             QStringLiteral("运行时出错!\r\n\r\n错误代码：7\r\n\r\n错误信息：坏了\r\n"));
+    QCOMPARE(ToQString(FatalErrorText(quorvella::Text(), 0)),
+             QStringLiteral("运行时出错!\r\n\r\n"));
   }
 
   void askingForAControlWhoseWindowIsNotThereIsFatal_data() {

@@ -39,7 +39,7 @@ void RunApplication(int argc, char** argv) {
 
 void RunMainWindow(QApplication& application) {
   if (!LoadWindow(MainWindowTable())) {
-    FatalError(FromUtf8("载入启动窗口失败").value_or(Text()));
+    FatalError(Utf8Text("载入启动窗口失败"));
   }
   const LoadedWindow* window = FindLoadedWindow(MainWindowTable().name);
   if (window && window->widget && window->widget->isVisible()) application.exec();

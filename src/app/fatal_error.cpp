@@ -20,10 +20,6 @@ namespace {
 
 constexpr int kFatalStatus = 255;  // the exit code -1 as the platform reports it
 
-Text Utf8Text(std::string_view utf8) {
-  return FromUtf8(utf8).value_or(Text());
-}
-
 // Shows the box and ends the process; on the main thread only.
 [[noreturn]] void ReportAndEnd(const Text& text) {
   if (qobject_cast<QApplication*>(QCoreApplication::instance())) {

@@ -32,17 +32,11 @@ void OnMainThread(Work work) {
   QMetaObject::invokeMethod(application, work, Qt::BlockingQueuedConnection);
 }
 
-Text Utf8Text(std::string_view utf8) {
-  return FromUtf8(utf8).value_or(Text());
-}
-
 // The control behind an address, or the fatal error that the address deserves.
 Control& Lookup(std::string_view window, std::string_view control) {
   LoadedWindow* loaded = FindLoadedWindow(window);
-  // 未载入欲访问窗口组件所在的窗口
   if (!loaded) FatalError(Utf8Text("未载入欲访问窗口组件所在的窗口"));
   auto found = loaded->controls.find(control);
-  // 指定窗口尚未载入
   if (!loaded->widget || found == loaded->controls.end()) {
     FatalError(Utf8Text("指定窗口尚未载入"));
   }

@@ -25,7 +25,7 @@ QString QtFilter(const FilterPair& pair) {
 }  // namespace
 
 CommonDlg::CommonDlg(QWidget* owner, const ControlRow&) : owner_(owner) {
-  filter_ = FromUtf8("文本文件|*.txt").value_or(Text());
+  filter_ = Utf8Text("文本文件|*.txt");
 }
 
 PropertyValue CommonDlg::Get(int32_t number) const {

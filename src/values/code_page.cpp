@@ -54,6 +54,10 @@ std::optional<Text> FromUtf8(std::string_view bytes) {
   return ToText(Convert(bytes, "UTF-8", kSystemCodePage));
 }
 
+Text Utf8Text(std::string_view literal) {
+  return FromUtf8(literal).value_or(Text());
+}
+
 std::optional<std::string> ToUtf8(const Text& text) {
   return Convert(text.view(), kSystemCodePage, "UTF-8");
 }

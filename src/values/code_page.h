@@ -17,6 +17,8 @@ std::optional<Text> FromLocale(std::string_view bytes);
 
 // GB18030 bytes from UTF-8 ones, for programs and tests that write texts in their sources.
 std::optional<Text> FromUtf8(std::string_view bytes);
+// The same for a program's own literal, which always converts.
+Text Utf8Text(std::string_view literal);
 std::optional<std::string> ToUtf8(const Text& text);
 
 }  // namespace quorvella
