@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-packages.sh cmake make g++ libgtest-dev libcurl4-openssl-dev qt6-base-dev libgl-dev \
+  qt6-webengine-dev \
   fonts-noto-cjk
 dir=${1:-build}
 shift || true

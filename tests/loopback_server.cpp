@@ -43,35 +43,48 @@ std::vector<std::string> LoopbackServer::requests() const {
 }
 
 void LoopbackServer::Serve() {
+  std::vector<std::thread> connections;
   while (!stopping_) {
     pollfd waiting{listener_, POLLIN, 0};
     if (poll(&waiting, 1, 50) <= 0) continue;
     const int connection = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (connection < 0) continue;
-    std::string request;
-    char buffer[4096];
-    while (request.find("\r\n\r\n") == std::string::npos) {
-      const ssize_t got = recv(connection, buffer, sizeof(buffer), 0);
-      if (got <= 0) break;
-      request.append(buffer, static_cast<size_t>(got));
-    }
-    {
-      std::lock_guard lock(mutex_);
-      requests_.push_back(request);
-    }
-    const Reply reply = handler_(request);
-    if (reply.hang) {
-      held_.push_back(connection);
-      continue;
-    }
-    for (size_t sent = 0; sent < reply.bytes.size();) {
-      const ssize_t put =
-          send(connection, reply.bytes.data() + sent, reply.bytes.size() - sent, MSG_NOSIGNAL);
-      if (put <= 0) break;
-      sent += static_cast<size_t>(put);
-    }
-    close(connection);
+    if (connection >= 0) connections.emplace_back([this, connection] { Answer(connection); });
   }
+  for (std::thread& connection : connections) connection.join();
+}
+
+// One connection, on a thread of its own: browsers open connections they may never use.
+void LoopbackServer::Answer(int connection) {
+  std::string request;
+  char buffer[4096];
+  while (request.find("\r\n\r\n") == std::string::npos && !stopping_) {
+    pollfd readable{connection, POLLIN, 0};
+    if (poll(&readable, 1, 50) <= 0) continue;
+    const ssize_t got = recv(connection, buffer, sizeof(buffer), 0);
+    if (got <= 0) break;
+    request.append(buffer, static_cast<size_t>(got));
+  }
+  if (request.find("\r\n\r\n") == std::string::npos) {
+    close(connection);
+    return;
+  }
+  {
+    std::lock_guard lock(mutex_);
+    requests_.push_back(request);
+  }
+  const Reply reply = handler_(request);
+  if (reply.hang) {
+    std::lock_guard lock(mutex_);
+    held_.push_back(connection);
+    return;
+  }
+  for (size_t sent = 0; sent < reply.bytes.size();) {
+    const ssize_t put =
+        send(connection, reply.bytes.data() + sent, reply.bytes.size() - sent, MSG_NOSIGNAL);
+    if (put <= 0) break;
+    sent += static_cast<size_t>(put);
+  }
+  close(connection);
 }
 
 std::string HttpReply(const std::string& status, const std::string& headers,

@@ -17,7 +17,7 @@ struct Reply {
 };
 
 // An HTTP server on 127.0.0.1 for tests: it records every raw request and answers each with
-// what `handler` gives for it, one connection at a time.
+// what `handler` gives for it, each connection on a thread of its own.
 class LoopbackServer {
  public:
   explicit LoopbackServer(std::function<Reply(const std::string& request)> handler);
@@ -31,6 +31,7 @@ class LoopbackServer {
 
  private:
   void Serve();
+  void Answer(int connection);
 
   std::function<Reply(const std::string&)> handler_;
   int listener_ = -1;

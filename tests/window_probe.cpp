@@ -42,11 +42,20 @@ void AnswerMessageBoxes() {
 
 int main(int argc, char** argv) {
   if (argc != 2) return 2;
+  quorvella::PrepareProcess();
   QApplication application(argc, argv);
   quorvella::PrepareApplication(application);
   if (std::strcmp(argv[1], "esc") == 0) {
     std::printf("%s\n", QDir::currentPath().toUtf8().constData());
-    QTimer::singleShot(50, [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); });
+    // Esc goes to the focused box once the window has the focus.
+    auto* poll = new QTimer(&application);
+    QObject::connect(poll, &QTimer::timeout, [poll] {
+      if (QWidget* focused = QApplication::focusWidget()) {
+        poll->stop();
+        QTest::keyClick(focused, Qt::Key_Escape);
+      }
+    });
+    poll->start(20);
   } else if (std::strcmp(argv[1], "destroyed-window") == 0) {
     AnswerMessageBoxes();
     QTimer::singleShot(50, [] {

@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFont>
@@ -18,6 +20,11 @@
 
 namespace quorvella {
 
+void PrepareProcess() {
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
 void PrepareApplication(QApplication& application) {
   QDir::setCurrent(QCoreApplication::applicationDirPath());
   application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -32,6 +39,7 @@ void PrepareApplication(QApplication& application) {
 }
 
 void RunApplication(int argc, char** argv) {
+  PrepareProcess();
   QApplication application(argc, argv);
   PrepareApplication(application);
   RunMainWindow(application);

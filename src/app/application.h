@@ -4,6 +4,10 @@ class QApplication;
 
 namespace quorvella {
 
+// Start-up before the application object exists: what the embedded web view needs (shared
+// graphics contexts; its sandbox turned off when running as root, where it cannot work).
+void PrepareProcess();
+
 // Start-up before the window: the program's folder becomes the current directory, the
 // default font and style are set, running out of memory becomes a fatal error, and the HTTP
 // library is set up.

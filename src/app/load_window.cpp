@@ -13,6 +13,8 @@
 #include "app/window_icon.h"
 #include "app/windows.h"
 #include "controls/common_dialog.h"
+#include "controls/draw_panel.h"
+#include "controls/html_viewer.h"
 #include "controls/hyper_linker.h"
 
 namespace quorvella {
@@ -51,25 +53,26 @@ class TableWindow final : public QWidget {
   }
 };
 
-std::unique_ptr<Control> CreateControl(const ControlRow& row, QWidget* window) {
+std::unique_ptr<Control> CreateControl(const ControlRow& row, QWidget* parent) {
   const std::string name = row.name;
   switch (row.kind) {
     case ControlKind::kEditBox:
-      return std::make_unique<EditBox>(window, row);
+      return std::make_unique<EditBox>(parent, row);
     case ControlKind::kLabel:
-      return std::make_unique<Label>(window, row);
+      return std::make_unique<Label>(parent, row);
     case ControlKind::kButton:
-      return std::make_unique<Button>(window, row, [name] { RaiseEvent(name, "Clicked"); });
+      return std::make_unique<Button>(parent, row, [name] { RaiseEvent(name, "Clicked"); });
     case ControlKind::kSplitterBar:
-      return std::make_unique<SplitterBar>(window, row,
+      return std::make_unique<SplitterBar>(parent, row,
                                            [name](int, int) { RaiseEvent(name, "被拖动"); });
     case ControlKind::kCommonDlg:
-      return std::make_unique<CommonDlg>(window, row);
+      return std::make_unique<CommonDlg>(parent, row);
     case ControlKind::kHyperLinker:
-      return std::make_unique<HyperLinker>(window, row);
+      return std::make_unique<HyperLinker>(parent, row);
     case ControlKind::kDrawPanel:
+      return std::make_unique<DrawPanel>(parent, row);
     case ControlKind::kHtmlViewer:
-      return std::make_unique<PagePanel>(window, row);
+      return std::make_unique<HtmlViewer>(parent, row);
   }
   return nullptr;
 }
@@ -92,9 +95,13 @@ QWidget* LoadWindow(const WindowTable& table) {
   window->setFixedSize(table.client_width, table.client_height);
   window->setWindowIcon(WindowIcon());
 
-  // Created in reverse table order, each a child of the window at first.
+  // Created in reverse table order, so that a parent control exists before the controls in
+  // it; each is made in its parent at once (the web view cannot move to another parent).
   for (auto row = table.rows.rbegin(); row != table.rows.rend(); ++row) {
-    loaded.controls[row->name] = CreateControl(*row, window);
+    QWidget* parent = std::string_view(row->parent) == table.name
+                          ? window
+                          : loaded.controls[row->parent]->widget();
+    loaded.controls[row->name] = CreateControl(*row, parent);
   }
   // The widget of each row; a control with no presence in the window has none.
   const auto widget_of = [&loaded](const ControlRow& row) {
@@ -103,9 +110,6 @@ QWidget* LoadWindow(const WindowTable& table) {
   for (const ControlRow& row : table.rows) {
     QWidget* widget = widget_of(row);
     if (!widget) continue;
-    if (std::string_view(row.parent) != table.name) {
-      widget->setParent(loaded.controls[row.parent]->widget());
-    }
     widget->setGeometry(row.left, row.top, row.width, row.height);
     widget->setVisible(row.visible);
   }

@@ -91,14 +91,4 @@ void HyperLinker::Set(int32_t number, const PropertyValue& value) {
   link.update();
 }
 
-PagePanel::PagePanel(QWidget* parent, const ControlRow& row) : widget_(new QWidget(parent)) {
-  widget_->setAutoFillBackground(true);
-  QPalette palette = widget_->palette();
-  const bool page_box = row.kind == ControlKind::kHtmlViewer;
-  palette.setColor(QPalette::Window,
-                   page_box ? QColor(Qt::white) : palette.color(QPalette::Button));
-  widget_->setPalette(palette);
-  widget_->setFocusPolicy(page_box ? Qt::StrongFocus : Qt::NoFocus);
-}
-
 }  // namespace quorvella

@@ -25,18 +25,4 @@ class HyperLinker final : public Control {
   QPointer<LinkWidget> widget_;
 };
 
-// 画板 and 超文本浏览框: the frame at the bottom of the window and the page box inside it.
-// The page itself comes with the embedded web page; until then the box is an empty, focusable
-// area, the last stop of the tab order.
-class PagePanel final : public Control {
- public:
-  PagePanel(QWidget* parent, const ControlRow& row);
-  QWidget* widget() override { return widget_; }
-  PropertyValue Get(int32_t) const override { return {}; }
-  void Set(int32_t, const PropertyValue&) override {}
-
- private:
-  QPointer<QWidget> widget_;
-};
-
 }  // namespace quorvella
