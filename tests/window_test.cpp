@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QWebEngineView>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -280,6 +281,8 @@ class WindowTest : public QObject {
   }
 
   void focusComesBackToWhereItWasOnReactivation() {
+    // Once the window has finished starting (its page view is made after it is shown).
+    QTRY_VERIFY(Control("超文本浏览框2")->findChild<QWebEngineView*>());
     Box("编辑框2")->setFocus();
     QWidget other;
     other.show();

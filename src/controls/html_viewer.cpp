@@ -1,10 +1,13 @@
 #include "controls/html_viewer.h"
 
 #include <QDesktopServices>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "app/qt_text.h"
 #include "notice/addresses.h"
@@ -42,17 +45,41 @@ class ViewerPage final : public QWebEnginePage {
 
 namespace {
 
+// The box's own window: white until the page draws over it. It says when it is first painted,
+// that is, when the window is on the screen.
+class PageHost final : public QWidget {
+ public:
+  PageHost(QWidget* parent, std::function<void()> first_painted)
+      : QWidget(parent), first_painted_(std::move(first_painted)) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QWidget::paintEvent(event);
+    if (first_painted_) QTimer::singleShot(0, this, std::exchange(first_painted_, nullptr));
+  }
+
+ private:
+  std::function<void()> first_painted_;
+};
+
 // The text-size steps, smallest to largest; 2 is the page's own size.
 constexpr double kZoomSteps[] = {0.7, 0.85, 1.0, 1.15, 1.3};
 
 }  // namespace
 
-HtmlViewer::HtmlViewer(QWidget* parent, const ControlRow&) : host_(new QWidget(parent)) {
-  // The host shows white until the page draws; the view fills it.
+HtmlViewer::HtmlViewer(QWidget* parent, const ControlRow&)
+    // The web engine takes a good half second to start: the view is made once the window is
+    // on the screen, so that the window never waits for it.
+    : host_(new PageHost(parent, [this] { CreateView(); })) {
   host_->setAutoFillBackground(true);
   QPalette white = host_->palette();
   white.setColor(QPalette::Window, Qt::white);
   host_->setPalette(white);
+  host_->setFocusPolicy(Qt::StrongFocus);
+  address_ = SitePage();
+}
+
+void HtmlViewer::CreateView() {
   view_ = new QWebEngineView(host_);
   page_ = new ViewerPage(view_);
   view_->setPage(page_);
@@ -61,9 +88,10 @@ HtmlViewer::HtmlViewer(QWidget* parent, const ControlRow&) : host_(new QWidget(p
   auto* layout = new QVBoxLayout(host_);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
+  const bool had_focus = host_->hasFocus();
   host_->setFocusProxy(view_);
-  host_->setFocusPolicy(Qt::StrongFocus);
-  address_ = SitePage();
+  if (had_focus) view_->setFocus();
+  view_->show();
   ApplyZoom();
   Navigate();
 }

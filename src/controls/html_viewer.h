@@ -16,8 +16,8 @@ class ViewerPage;
 // steps with 2 the normal size), 9 Offline, 10 Silent (the page's own dialogs are not shown),
 // 11 Address (navigates when written, also when empty), 12 the status text (the address of the
 // link under the mouse) and 13 the page's title, both read-only. Links that open a new window
-// go to the desktop's browser. It starts loading its address as soon as it is built and never
-// waits for the page.
+// go to the desktop's browser. It starts loading its address as soon as the window is shown
+// and never waits for the page.
 class HtmlViewer final : public Control {
  public:
   HtmlViewer(QWidget* parent, const ControlRow& row);
@@ -26,6 +26,7 @@ class HtmlViewer final : public Control {
   void Set(int32_t number, const PropertyValue& value) override;
 
  private:
+  void CreateView();
   void ApplyZoom();
   void Navigate();
 
