@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QEnterEvent>
@@ -379,6 +380,10 @@ class WindowTest : public QObject {
     QTRY_VERIFY(
         !quorvella::AsText(quorvella::ReadProperty("MainWindow", "超级链接框2", 8)).empty());
     QVERIFY(strip->cursor().shape() == Qt::PointingHandCursor);
+    // Wherever the display's pointer happens to be, it starts off the strip.
+    QCursor::setPos(window_->mapToGlobal(QPoint(160, 150)));
+    QEvent left(QEvent::Leave);
+    QApplication::sendEvent(strip, &left);
     QCOMPARE(TextColours(strip), (QSet<QRgb>{qRgb(255, 0, 0)}));
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), strip->mapToGlobal(QPointF(5, 5)));
     QApplication::sendEvent(strip, &enter);
