@@ -5,8 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-packages.sh xvfb xauth openbox xdotool imagemagick python3
 scripts/build.sh build >/dev/null
-display=:${QUORVELLA_SCREENSHOT_DISPLAY:-87}
-Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+number=87
+while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
+display=:$number
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 site/serve.sh 8766 >/dev/null 2>&1 &
 server=$!
@@ -20,10 +22,16 @@ build/quorvella >/dev/null 2>&1 &
 program=$!
 window=
 for _ in $(seq 50); do
-  window=$(xdotool search --name "Quorvella V3.3" 2>/dev/null | head -1) && [ -n "$window" ] && break
+  window=$(xdotool search --onlyvisible --name "^Quorvella V3.3$" 2>/dev/null | head -1) && [ -n "$window" ] && break
   sleep 0.1
 done
-sleep 1.5  # the notice arrives
+if [ -z "$window" ]; then
+  echo "The window did not appear." >&2
+  exit 1
+fi
+sleep 2  # the notice and the page arrive
+# The window's native window is made anew once the page view joins it: look it up again.
+window=$(xdotool search --onlyvisible --name "^Quorvella V3.3$" | head -1)
 mkdir -p docs
 import -frame -window "$window" docs/window.png
 kill $program
