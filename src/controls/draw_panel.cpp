@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <algorithm>
 
+#include "app/colours.h"
+
 namespace quorvella {
 
 DrawPanel::DrawPanel(QWidget* parent, const ControlRow&) : widget_(new QFrame(parent)) {

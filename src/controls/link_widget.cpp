@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/colours.h"
 #include "app/qt_text.h"
 #include "values/text_operations.h"
 
@@ -39,11 +40,6 @@ LinkWidget::LinkWidget(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QColor LinkWidget::Colour(uint32_t value) const {
-  if (value == 0xFF000000) return palette().color(QPalette::Button);
-  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
 QFont LinkWidget::LinkFont() const {
   if (link_font.size() != static_cast<int32_t>(kLogFontSize)) return font();
   const char* record = link_font.data();
@@ -67,14 +63,17 @@ QFont LinkWidget::LinkFont() const {
 
 void LinkWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.fillRect(event->rect(), Colour(back_color));
+  painter.fillRect(event->rect(), SettingColour(back_color, *this));
   if (border_style != 0) {
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
   }
   Text text = caption;
   if (text.empty()) text = link_type == 0 ? mail_address : web_address;
-  painter.setPen(Colour(hovering_ ? hover_color : visited_ ? visited_color : normal_color));
+  painter.setPen(SettingColour(hovering_  ? hover_color
+                               : visited_ ? visited_color
+                                          : normal_color,
+                               *this));
   painter.setFont(LinkFont());
   // No mnemonic flag: an ampersand is drawn as itself.
   painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip,

@@ -35,7 +35,6 @@ class LinkWidget final : public QWidget {
 
  private:
   bool OpenLink();
-  QColor Colour(uint32_t value) const;
   QFont LinkFont() const;
 
   bool hovering_ = false;
