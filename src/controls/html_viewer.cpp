@@ -82,6 +82,7 @@ HtmlViewer::HtmlViewer(QWidget* parent, const ControlRow&)
 void HtmlViewer::CreateView() {
   view_ = new QWebEngineView(host_);
   page_ = new ViewerPage(view_);
+  page_->silent = silent_ != 0;
   view_->setPage(page_);
   QObject::connect(page_, &QWebEnginePage::linkHovered, page_,
                    [page = page_.data()](const QString& url) { page->status = url; });
@@ -112,7 +113,7 @@ PropertyValue HtmlViewer::Get(int32_t number) const {
     case 9:
       return offline_ != 0;
     case 10:
-      return page_ && page_->silent;
+      return silent_ != 0;
     case 11:
       return view_ ? FromQString(view_->url().toString()) : address_;
     case 12:
@@ -134,7 +135,8 @@ void HtmlViewer::Set(int32_t number, const PropertyValue& value) {
       offline_ = AsInt(value);  // kept; this view has no cache-only mode
       break;
     case 10:
-      if (page_) page_->silent = AsInt(value) != 0;
+      silent_ = AsInt(value);
+      if (page_) page_->silent = silent_ != 0;
       break;
     case 11:
       address_ = AsText(value);

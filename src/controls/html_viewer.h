@@ -35,6 +35,7 @@ class HtmlViewer final : public Control {
   QPointer<ViewerPage> page_;
   int32_t zoom_ = 2;
   int32_t offline_ = 0;
+  int32_t silent_ = 0;
   Text address_;
 };
 
