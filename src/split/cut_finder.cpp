@@ -7,8 +7,28 @@
 
 namespace quorvella {
 
+namespace {
+
+// A mapped book's pages can be mapped in by the large block they sit in (up to 2 MiB): what a
+// search touched is let go of with that much around it, so that memory stays small however
+// many cuts a book gets.
+constexpr int64_t kMappedBlock = 2 << 20;
+
+}  // namespace
+
 int32_t CutFinder::Find(int32_t start, int32_t prev) {
   const int32_t from = std::max(start, 1) - 1;
+  const int32_t cut = Search(start, from, prev);
+  const int64_t touched_end = cut == -1 ? book_.size() : cut + separator_.size();
+  const int64_t low = std::max<int64_t>(std::min<int64_t>(from, prev) - kMappedBlock, 0);
+  const int64_t high = std::min<int64_t>(touched_end + kMappedBlock, book_.size());
+  if (low < high) {
+    book_.bytes().Evict(static_cast<int32_t>(low), static_cast<int32_t>(high - low));
+  }
+  return cut;
+}
+
+int32_t CutFinder::Search(int32_t start, int32_t from, int32_t prev) {
   if (found_ != -1 && found_ == prev && from >= scan_from_ && from <= prev - 1 &&
       FallsIntoStep(scan_from_, from, prev - 1)) {
     // The next check starts from here; the way here need not stay in memory.

@@ -23,6 +23,7 @@ class CutFinder {
   int32_t Find(int32_t start, int32_t prev);
 
  private:
+  int32_t Search(int32_t start, int32_t from, int32_t prev);
   // Whether the scan begun at 0-based `from` stands on `offset`, given that the scan begun at
   // `known_from` (at or before `from`) stands on it.
   bool FallsIntoStep(int32_t known_from, int32_t from, int32_t offset) const;
