@@ -149,10 +149,6 @@ void WriteProperty(std::string_view window, std::string_view control, int32_t nu
   });
 }
 
-}  // namespace quorvella
-
-namespace quorvella {
-
 void WritePropertyIfOpen(std::string_view window, std::string_view control, int32_t number,
                          const PropertyValue& value) {
   if (ProgramEnding()) return;

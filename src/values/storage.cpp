@@ -86,10 +86,6 @@ bool SharedBytes::Stream(int32_t offset, int32_t count, const ChunkSink& sink) c
   return owner_->Stream(data_ + offset, static_cast<size_t>(count), sink);
 }
 
-}  // namespace quorvella
-
-namespace quorvella {
-
 void SharedBytes::Evict(int32_t offset, int32_t count) const {
   if (owner_ && count > 0) owner_->Evict(data_ + offset, static_cast<size_t>(count));
 }
